@@ -1,0 +1,3 @@
+#include "browser/BrowserCommand.h"
+
+struct BrowserCommand BrowserCommand;
