@@ -14,7 +14,8 @@ import winekit  # noqa: E402
 from winekit import windows_path  # noqa: E402,F401
 
 LAUNCHER_EXE = Path(os.environ.get("LAUNCHER_EXE", "launcher.exe"))
-RECORDER_EXE = Path(os.environ.get("RECORDER_EXE", "recorder.exe"))
+HELPERS_DIR = Path(os.environ.get("HELPERS_DIR", "."))
+RECORDER_EXE = HELPERS_DIR / "recorder.exe"
 WORK_DIR = Path(os.environ.get("E2E_WORK", "e2e-work"))
 LANDING_URL = "https://%s/partner/iframe/10?cid=en" % os.environ.get("LAUNCHER_LANDING_HOST", "www.example.com")
 
@@ -31,12 +32,18 @@ class Event:
     kind: str        # "start" or "exit"
     pid: int
     created_us: int  # process creation time, unix us
+    parent_pid: int
+    parent_created_us: int
     cwd: str
     command_line: str
 
     @property
     def created_ms(self):
         return self.created_us / 1000.0
+
+    @property
+    def ms_after_parent_started(self):
+        return (self.created_us - self.parent_created_us) / 1000.0
 
 
 def reg_string(text):
@@ -61,12 +68,17 @@ class Scenario:
         self.started = None
         self.exit_code = None
         self.exit_ms = None
+        self.browser_lifetime_ms = 60000  # until the test closes it
         # play.url is opened through whatever handles internet shortcuts: make
         # that a recorder too.
         handler = self.stand_in("urlopen.exe")
         self.reg(CLASSES + r"\InternetShortcut\shell\open\command", "", '"%s" "%%1"' % windows_path(handler))
 
     # -- setting up -------------------------------------------------------
+
+    @staticmethod
+    def windows(path):
+        return windows_path(path)
 
     def stand_in(self, image, folder=None):
         target = (folder or self.bin) / image
@@ -107,7 +119,7 @@ class Scenario:
 
     def env(self):
         return {"E2E_LOG": windows_path(self.log), "E2E_DIR": windows_path(self.root),
-                "E2E_LIFETIME_MS": "60000"}
+                "E2E_LIFETIME_MS": str(self.browser_lifetime_ms)}
 
     def apply_registry(self):
         if self.registry:
@@ -123,6 +135,23 @@ class Scenario:
     def start_program(self, path, cwd=None):
         """Starts a stand-in directly, for example a browser already open."""
         return self.prefix.start([str(path)], cwd=cwd or self.game, extra_env=self.env())
+
+    def helper(self, name, *args):
+        """Runs one of the Windows helper programs to its end; its exit code."""
+        self.apply_registry()
+        return self.prefix.run([str(HELPERS_DIR / (name + ".exe"))] + list(args), cwd=self.root,
+                               extra_env=self.env()).returncode
+
+    def start_helper(self, name, *args):
+        return self.prefix.start([str(HELPERS_DIR / (name + ".exe"))] + list(args), cwd=self.root,
+                                 extra_env=self.env())
+
+    def run_to_end(self, cwd=None, timeout=30):
+        """Starts the launcher and waits until it and all it started are done."""
+        self.start(cwd)
+        self.wait_launcher(timeout)
+        self.finish(timeout)
+        return self.events()
 
     def close(self, image="web.exe"):
         """The user closes every window of that browser."""
@@ -151,12 +180,21 @@ class Scenario:
             return []
         events = []
         for line in self.log.read_text(encoding="utf-8").splitlines():
-            ms, image, kind, pid, created, cwd, command_line = line.split("\t", 6)
-            events.append(Event(int(ms), image, kind, int(pid), int(created), cwd, command_line))
+            ms, image, kind, pid, created, parent, parent_created, cwd, command_line = line.split("\t", 8)
+            events.append(Event(int(ms), image, kind, int(pid), int(created), int(parent), int(parent_created),
+                                cwd, command_line))
         return events
 
     def find(self, image, kind="start"):
         return [e for e in self.events() if e.image.lower() == image.lower() and e.kind == kind]
+
+    @staticmethod
+    def wait_for_file(path, timeout=20):
+        deadline = time.time() + timeout
+        while not Path(path).exists():
+            if time.time() > deadline:
+                raise AssertionError("%s did not appear" % path)
+            time.sleep(0.05)
 
     def wait_for(self, image, kind="start", count=1, timeout=20):
         deadline = time.time() + timeout

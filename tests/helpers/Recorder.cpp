@@ -2,15 +2,17 @@
 // internet shortcuts and the game. It appends what it was started with to the
 // log named by E2E_LOG, one tab-separated line per event:
 //   <unix ms> <image name> <event> <pid> <process creation, unix us>
-//   <working directory> <command line>
-// The creation time orders processes that were started one right after the
-// other, whatever order they then ran in.
+//   <parent pid> <parent's creation, unix us> <working directory> <command line>
+// The creation times order processes that were started one right after the
+// other, whatever order they then ran in, and date them against the process
+// that started them (the launcher, for the follow-ups).
 // "radev.exe" and "urlopen.exe" record and leave. Any other name is a browser:
 // it stays until the file "close-<image name>" appears in the folder named by
 // E2E_DIR, or E2E_LIFETIME_MS (default 60000) has passed, then records its
 // exit.
 
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <string>
 
@@ -36,12 +38,38 @@ long long UnixMilliseconds()
     return UnixMicroseconds(now) / 1000;
 }
 
-long long CreatedMicroseconds()
+long long CreatedMicroseconds(HANDLE process)
 {
     FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+    if (!process || !GetProcessTimes(process, &created, &exited, &kernel, &user))
         return 0;
     return UnixMicroseconds(created);
+}
+
+DWORD ParentProcessId()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD parent = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == GetCurrentProcessId())
+            parent = entry.th32ParentProcessID;
+    }
+    CloseHandle(snapshot);
+    return parent;
+}
+
+std::wstring ParentFields()
+{
+    const DWORD parent = ParentProcessId();
+    const HANDLE process = parent ? OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, parent) : nullptr;
+    const long long created = CreatedMicroseconds(process);
+    if (process)
+        CloseHandle(process);
+    return std::to_wstring(parent) + L"\t" + std::to_wstring(created);
 }
 
 std::wstring ImageName()
@@ -61,7 +89,8 @@ void Record(const std::wstring& image, const wchar_t* event)
     wchar_t directory[MAX_PATH] = L"";
     GetCurrentDirectoryW(MAX_PATH, directory);
     const std::wstring line = std::to_wstring(UnixMilliseconds()) + L"\t" + image + L"\t" + event + L"\t" +
-                              std::to_wstring(GetCurrentProcessId()) + L"\t" + std::to_wstring(CreatedMicroseconds()) + L"\t" + directory + L"\t" +
+                              std::to_wstring(GetCurrentProcessId()) + L"\t" + std::to_wstring(CreatedMicroseconds(GetCurrentProcess())) + L"\t" + ParentFields() +
+                              L"\t" + directory + L"\t" +
                               GetCommandLineW() + L"\n";
     const int bytes = WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(bytes), '\0');
