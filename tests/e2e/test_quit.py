@@ -18,7 +18,9 @@ class Quit(E2ETest):
         self.assertEqual(run.helper("postquit", str(browser.pid)), 0)
 
         self.assertEqual(run.wait_launcher(timeout=10), 0)
-        first = self.assertFollowUpsOpened(run)[0] if run.wait_for("radev.exe") else None
+        run.wait_for("urlopen.exe")
+        run.wait_for("radev.exe")
+        first = self.assertFollowUpsOpened(run)[0]
         # At the end of the cycle that drained it, with the browser still open.
         self.assertLess(first.created_ms - posted, 1600)
         self.assertEqual(run.find("web.exe", "exit"), [])
