@@ -22,7 +22,8 @@ class Quit(E2ETest):
         run.wait_for("radev.exe")
         first = self.assertFollowUpsOpened(run)[0]
         # At the end of the cycle that drained it, with the browser still open.
-        self.assertLess(first.created_ms - posted, 1600)
+        # (the helper itself takes a moment to start and post)
+        self.assertLess(first.created_ms - posted, 2000)
         self.assertEqual(run.find("web.exe", "exit"), [])
         run.close("web.exe")
         run.finish()
