@@ -15,3 +15,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--
 set(LAUNCHER_WIN32_WINNT 0x0501 CACHE STRING "Oldest Windows the build may call into")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tests/wine/run-in-prefix)
+
+# Release exes are stripped by the linker: a separate strip would stamp the
+# current time into the PE header.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -136,11 +136,13 @@ class Scenario:
         """Starts a stand-in directly, for example a browser already open."""
         return self.prefix.start([str(path)], cwd=cwd or self.game, extra_env=self.env())
 
-    def helper(self, name, *args):
-        """Runs one of the Windows helper programs to its end; its exit code."""
+    def helper(self, name, *args, output=False):
+        """Runs one of the Windows helper programs to its end: its exit code,
+        or with output=True its exit code and what it printed."""
         self.apply_registry()
-        return self.prefix.run([str(HELPERS_DIR / (name + ".exe"))] + list(args), cwd=self.root,
-                               extra_env=self.env()).returncode
+        result = self.prefix.run([str(HELPERS_DIR / (name + ".exe"))] + list(args), cwd=self.root,
+                                 extra_env=self.env(), capture_output=output, text=output)
+        return (result.returncode, result.stdout) if output else result.returncode
 
     def start_helper(self, name, *args):
         return self.prefix.start([str(HELPERS_DIR / (name + ".exe"))] + list(args), cwd=self.root,

@@ -44,16 +44,6 @@ class Lookup(E2ETest):
                 self.assertEqual(len(run.find(image)), 1 if found else 0, run.events())
                 self.assertFollowUpsOpened(run)
 
-    def test_legacy_system_ignores_the_per_user_choice(self):
-        run = self.scenario()
-        run.browser_lifetime_ms = 0
-        run.browser("userchoice.exe", ' "%1"')
-        legacy = run.stand_in("classic.exe")
-        run.reg(CLASSES + r"\http\shell\open\command", "", '"%s" "%%1"' % run.windows(legacy))
-        run.legacy_system()
-        run.run_to_end()
-        self.assertEqual([e.image for e in run.events() if e.kind == "start"], ["classic.exe"])
-
     def test_an_empty_progid_leads_to_the_shell_command_of_the_classes_root(self):
         run = self.scenario()
         run.browser_lifetime_ms = 0

@@ -10,6 +10,21 @@ import sys
 
 SYSTEM_DLLS = {"advapi32.dll", "kernel32.dll", "user32.dll", "shell32.dll", "ole32.dll", "msvcrt.dll"}
 
+# Functions that came after Windows XP and that runtimes like to pull in; the
+# exe must run on XP, so it may look them up but never import them.
+NEWER_THAN_XP = {
+    "GetTickCount64", "InitializeSRWLock", "AcquireSRWLockExclusive", "AcquireSRWLockShared",
+    "ReleaseSRWLockExclusive", "ReleaseSRWLockShared", "InitializeConditionVariable",
+    "SleepConditionVariableCS", "SleepConditionVariableSRW", "WakeConditionVariable",
+    "WakeAllConditionVariable", "InitOnceExecuteOnce", "InitOnceBeginInitialize", "FlsAlloc", "FlsFree",
+    "FlsGetValue", "FlsSetValue", "GetCurrentProcessorNumber", "CreateEventExW", "CreateMutexExW",
+    "CreateSemaphoreExW", "GetFileInformationByHandleEx", "SetFileInformationByHandle",
+    "GetFinalPathNameByHandleW", "QueryFullProcessImageNameW", "LocaleNameToLCID", "LCIDToLocaleName",
+    "CompareStringEx", "GetSystemTimePreciseAsFileTime", "SetDefaultDllDirectories", "AddDllDirectory",
+    "CreateSymbolicLinkW", "GetLocaleInfoEx", "GetUserDefaultLocaleName", "RegDeleteTreeW", "RegGetValueW",
+    "SHGetKnownFolderPath", "CancelIoEx", "GetErrorMode", "WerRegisterRuntimeExceptionModule",
+}
+
 ARCHES = {
     # format, highest subsystem version allowed, DllCharacteristics bits required
     "x86_64": ("pei-x86-64", (5, 2), {0x0020: "HIGH_ENTROPY_VA", 0x0040: "DYNAMIC_BASE", 0x0100: "NX_COMPAT"}),
@@ -22,6 +37,23 @@ def header(dump, name):
     if not match:
         raise SystemExit("no %s in the headers" % name)
     return match.group(1)
+
+
+def imports(dump):
+    """{dll: [function, ...]} from objdump's import table listing."""
+    table, dll = {}, None
+    for line in dump.splitlines():
+        found = re.match(r"\s*DLL Name: (\S+)", line)
+        if found:
+            dll = found.group(1)
+            table[dll] = []
+            continue
+        entry = re.match(r"\s*[0-9a-f]+\s+\d+\s+(\S+)\s*$", line)
+        if dll and entry:
+            table[dll].append(entry.group(1))
+        elif not line.strip():
+            dll = None
+    return table
 
 
 def main():
@@ -47,7 +79,11 @@ def main():
         if not characteristics & bit:
             failures.append("DllCharacteristics lacks %s" % name)
 
-    dlls = sorted(set(re.findall(r"DLL Name: (\S+)", dump)))
+    table = imports(dump)
+    dlls = sorted(table)
+    newer = sorted(f for functions in table.values() for f in functions if f in NEWER_THAN_XP)
+    if newer:
+        failures.append("imports functions that Windows XP lacks: %s" % ", ".join(newer))
     foreign = [dll for dll in dlls if dll.lower() not in SYSTEM_DLLS]
     if foreign:
         failures.append("imports DLLs that do not ship with Windows: %s" % ", ".join(foreign))

@@ -84,9 +84,9 @@ class Prefix:
     def env(self, extra=None):
         return wine_env(self.path, extra)
 
-    def run(self, args, cwd=None, extra_env=None, timeout=120):
+    def run(self, args, cwd=None, extra_env=None, timeout=120, **kwargs):
         return subprocess.run(["wine"] + list(args), cwd=cwd, env=self.env(extra_env),
-                              timeout=timeout, stdin=subprocess.DEVNULL)
+                              timeout=timeout, stdin=subprocess.DEVNULL, **kwargs)
 
     def start(self, args, cwd=None, extra_env=None, **kwargs):
         return subprocess.Popen(["wine"] + list(args), cwd=cwd, env=self.env(extra_env),
