@@ -4,6 +4,12 @@ import unittest
 
 from scenario import Scenario
 
+CYCLE_MS = 1000
+# Bound for "within about one cycle" of a watched process ending. The process
+# is still listed for a moment after it recorded its exit; on a loaded machine
+# that moment can outlast the next check and cost one more cycle.
+HANDOVER_BOUND_MS = 2 * CYCLE_MS + 500
+
 
 class E2ETest(unittest.TestCase):
     def scenario(self, label=""):

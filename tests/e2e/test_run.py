@@ -4,6 +4,7 @@ wait, then the follow-ups from the working directory, and exit code 0."""
 import time
 import unittest
 
+from e2etest import HANDOVER_BOUND_MS
 from scenario import LANDING_URL, Scenario, arguments_after_program, windows_path
 
 
@@ -37,7 +38,7 @@ class LauncherRun(unittest.TestCase):
         self.assertEqual(radev.command_line, '"%s"' % windows_path(run.game / "fscommand" / "radev.exe"))
         # After the browser closed, within about one cycle, play.url first.
         self.assertGreater(url.created_ms, closed.ms)
-        self.assertLess(url.created_ms - closed.ms, 1900)
+        self.assertLess(url.created_ms - closed.ms, HANDOVER_BOUND_MS)
         self.assertLess(url.created_us, radev.created_us)
 
 
