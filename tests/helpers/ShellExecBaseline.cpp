@@ -1,12 +1,17 @@
 // The baseline for start latency: one ShellExecuteExW of the given program
-// with the given parameters, as the launcher makes it, and nothing else.
+// with the given parameters, as the launcher makes it, and nothing else. A
+// windowless GUI-subsystem program, like the launcher.
 //   shellexec_baseline <program> <parameters>
 
 #include <windows.h>
 #include <shellapi.h>
 
-int wmain(int argc, wchar_t** argv)
+#include <cstdlib>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    const int argc = __argc;
+    wchar_t** argv = __wargv;
     if (argc != 3)
         return 2;
     SHELLEXECUTEINFOW info{};
