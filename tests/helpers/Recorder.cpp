@@ -12,9 +12,10 @@
 // exit.
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <string>
+
+#include "ParentProcess.h"
 
 namespace {
 
@@ -46,25 +47,9 @@ long long CreatedMicroseconds(HANDLE process)
     return UnixMicroseconds(created);
 }
 
-DWORD ParentProcessId()
-{
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    DWORD parent = 0;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-        if (entry.th32ProcessID == GetCurrentProcessId())
-            parent = entry.th32ParentProcessID;
-    }
-    CloseHandle(snapshot);
-    return parent;
-}
-
 std::wstring ParentFields()
 {
-    const DWORD parent = ParentProcessId();
+    const DWORD parent = ParentOf(GetCurrentProcessId());
     const HANDLE process = parent ? OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, parent) : nullptr;
     const long long created = CreatedMicroseconds(process);
     if (process)
