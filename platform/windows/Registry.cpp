@@ -48,7 +48,7 @@ RegistryValue QueryRegistryValue(const RegistryKey& key, const Text& name)
         value.data.resize(size + sizeof(wchar_t));
         DWORD got = static_cast<DWORD>(value.data.size());
         status = RegQueryValueExW(hkey, Wide(name), nullptr, &type, value.data.data(), &got);
-        if (status == ERROR_SUCCESS && got <= value.data.size()) {
+        if (status == ERROR_SUCCESS) {
             value.data.resize(got);
             value.type = type;
             value.state = RegistryValue::State::Read;

@@ -20,7 +20,7 @@ from pathlib import Path
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "e2e"))
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "pe"))
 import check_pe  # noqa: E402
-from scenario import HELPERS_DIR, LAUNCHER_EXE, Scenario, windows_path  # noqa: E402
+from scenario import HELPERS_DIR, Scenario, windows_path  # noqa: E402
 
 TEMPLATE = ' -osint -url "%1"'
 
@@ -46,7 +46,6 @@ class Bench:
 
     def launcher(self, cwd, lifetime_ms):
         self.run.browser_lifetime_ms = lifetime_ms
-        self.run.exit_code = None
         self.run.start(cwd=cwd)
 
     # 1 -------------------------------------------------------------------

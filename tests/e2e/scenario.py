@@ -11,7 +11,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "wine"))
 import winekit  # noqa: E402
-from winekit import windows_path  # noqa: E402,F401
+from winekit import windows_path  # noqa: E402
 
 LAUNCHER_EXE = Path(os.environ.get("LAUNCHER_EXE", "launcher.exe"))
 HELPERS_DIR = Path(os.environ.get("HELPERS_DIR", "."))
@@ -67,7 +67,6 @@ class Scenario:
         self.process = None
         self.started = None
         self.exit_code = None
-        self.exit_ms = None
         self.browser_lifetime_ms = 60000  # until the test closes it
         # play.url is opened through whatever handles internet shortcuts: make
         # that a recorder too.
@@ -75,10 +74,6 @@ class Scenario:
         self.reg(CLASSES + r"\InternetShortcut\shell\open\command", "", '"%s" "%%1"' % windows_path(handler))
 
     # -- setting up -------------------------------------------------------
-
-    @staticmethod
-    def windows(path):
-        return windows_path(path)
 
     def stand_in(self, image, folder=None):
         target = (folder or self.bin) / image
@@ -128,6 +123,7 @@ class Scenario:
 
     def start(self, cwd=None):
         self.apply_registry()
+        self.exit_code = None
         self.started = time.time()
         self.process = self.prefix.start([str(self.launcher_dir / "launcher.exe")], cwd=cwd or self.game,
                                          extra_env=self.env())
@@ -161,7 +157,6 @@ class Scenario:
 
     def wait_launcher(self, timeout=30):
         self.exit_code = self.process.wait(timeout=timeout)
-        self.exit_ms = time.time() * 1000
         return self.exit_code
 
     def finish(self, timeout=30):
@@ -198,11 +193,11 @@ class Scenario:
                 raise AssertionError("%s did not appear" % path)
             time.sleep(0.05)
 
-    def wait_for(self, image, kind="start", count=1, timeout=20):
+    def wait_for(self, image, kind="start", timeout=20):
         deadline = time.time() + timeout
         while time.time() < deadline:
             found = self.find(image, kind)
-            if len(found) >= count:
+            if found:
                 return found
             time.sleep(0.05)
         raise AssertionError("%s did not %s within %s s; seen: %s" % (image, kind, timeout, self.events()))

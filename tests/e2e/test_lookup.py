@@ -3,7 +3,7 @@
 import unittest
 
 from e2etest import E2ETest
-from scenario import CLASSES, LANDING_URL, USER_CHOICE, arguments_after_program
+from scenario import CLASSES, LANDING_URL, USER_CHOICE, arguments_after_program, windows_path
 
 
 class Lookup(E2ETest):
@@ -49,7 +49,7 @@ class Lookup(E2ETest):
         run.browser_lifetime_ms = 0
         browser = run.stand_in("rootshell.exe")
         run.reg(USER_CHOICE, "Progid", "")
-        run.reg(CLASSES + r"\shell\open\command", "", '"%s" "%%1"' % run.windows(browser))
+        run.reg(CLASSES + r"\shell\open\command", "", '"%s" "%%1"' % windows_path(browser))
         run.run_to_end()
         self.assertEqual(run.exit_code, 0)
         self.assertEqual(arguments_after_program(run.find("rootshell.exe")[0].command_line, browser),

@@ -4,7 +4,7 @@ code 0, and the follow-ups still start."""
 import unittest
 
 from e2etest import E2ETest
-from scenario import LANDING_URL, USER_CHOICE, arguments_after_program
+from scenario import LANDING_URL, USER_CHOICE, arguments_after_program, windows_path
 
 REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 2, 3, 4, 7
 USER_CHOICE_KEY = USER_CHOICE.split("\\", 1)[1]
@@ -31,7 +31,7 @@ class RegistryData(E2ETest):
         return run
 
     def command(self, run, template):
-        return '"%s"%s' % (run.windows(run.bin / "web.exe"), template)
+        return '"%s"%s' % (windows_path(run.bin / "web.exe"), template)
 
     def test_values_that_are_not_text_find_nothing(self):
         cases = [

@@ -4,17 +4,13 @@ wait, then the follow-ups from the working directory, and exit code 0."""
 import time
 import unittest
 
-from e2etest import HANDOVER_BOUND_MS
-from scenario import LANDING_URL, Scenario, arguments_after_program, windows_path
+from e2etest import HANDOVER_BOUND_MS, E2ETest
+from scenario import LANDING_URL, arguments_after_program, windows_path
 
 
-class LauncherRun(unittest.TestCase):
-    def setUp(self):
-        self.run_ = Scenario(self.id().split(".")[-1])
-        self.addCleanup(self.run_.remove)
-
+class LauncherRun(E2ETest):
     def test_opens_the_page_waits_for_the_browser_then_starts_the_game(self):
-        run = self.run_
+        run = self.scenario()
         run.browser("web.exe", ' -osint -url "%1"')
         run.game_files(play=True, radev=True)
         run.start()

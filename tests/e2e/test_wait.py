@@ -5,7 +5,7 @@ import time
 import unittest
 
 from e2etest import CYCLE_MS, HANDOVER_BOUND_MS, E2ETest
-from scenario import CLASSES, USER_CHOICE
+from scenario import CLASSES, USER_CHOICE, windows_path
 
 
 class Wait(E2ETest):
@@ -91,7 +91,7 @@ class Wait(E2ETest):
                 run.reg(USER_CHOICE, "Progid", "TestBrowserHTML")
                 if command:
                     run.reg(CLASSES + r"\TestBrowserHTML\shell\open\command", "",
-                            command.replace("{bin}", run.windows(run.bin)))
+                            command.replace("{bin}", windows_path(run.bin)))
                 run.game_files()
                 run.start()
                 self.assertEqual(run.wait_launcher(), 0)

@@ -20,6 +20,14 @@ namespace {
 
 const wchar_t kScratchKey[] = L"Software\\LauncherPlatformTest";
 
+// Open handles of this process: a leak per call shows as growth over many calls.
+DWORD HandleCount()
+{
+    DWORD count = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &count);
+    return count;
+}
+
 std::vector<BYTE> Utf16(const std::wstring& text, bool terminated)
 {
     const auto* bytes = reinterpret_cast<const BYTE*>(text.c_str());
@@ -107,12 +115,10 @@ TEST_F(RegistryTest, OpensOnlyWhatExistsAndLeavesNoKeyOpenBehind)
     EXPECT_FALSE(OpenRegistryKey(RegistryRoot::CurrentUser, u"Software\\LauncherPlatformTest\\none", 0x20009).IsOpen());
     EXPECT_TRUE(OpenRegistryKey(RegistryRoot::ClassesRoot, u"http\\shell\\open\\command", 0x20019).IsOpen());
 
-    DWORD before = 0, after = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &before);
+    const DWORD before = HandleCount();
     for (int i = 0; i < 100; ++i)
         Read(L"missing");
-    GetProcessHandleCount(GetCurrentProcess(), &after);
-    EXPECT_LE(after, before + 2);
+    EXPECT_LE(HandleCount(), before + 2);
 }
 
 class FilesTest : public testing::Test {
@@ -193,12 +199,10 @@ TEST(ProcessScan, SeesThisProcessUnderItsImageName)
     EXPECT_FALSE(IsProcessRunning(u"no-such-image-name.exe"));
 
     // Every cycle takes and closes its own snapshot.
-    DWORD before = 0, after = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &before);
+    const DWORD before = HandleCount();
     for (int i = 0; i < 50; ++i)
         IsProcessRunning(u"platform_tests.exe");
-    GetProcessHandleCount(GetCurrentProcess(), &after);
-    EXPECT_LE(after, before + 2);
+    EXPECT_LE(HandleCount(), before + 2);
 }
 
 TEST(ThreadQueue, DrainingNoticesAQuitAmongOtherMessages)
